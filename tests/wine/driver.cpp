@@ -1,0 +1,47 @@
+// Runs a group of end-to-end tests against the real program under Wine (or
+// Windows): `driver <group>`, exit code 0 when every case passed.
+// `driver answer <picture.bmp>` instead shows the prompt as a user would see
+// it, saves a picture of it, answers Yes and exits with the program's code.
+#include <stdio.h>
+#include <string.h>
+
+#include "harness.h"
+#include "tests.h"
+
+static int Answer(const char* picture)
+{
+    Prompt p;
+    if (!StartPrompt(&p))
+        return 1;
+    Settle(300);  // painted
+    RECT r;
+    GetWindowRect(p.window, &r);
+    InflateRect(&r, 12, 12);
+    if (!SaveScreenBitmap(r, picture))
+        fprintf(stderr, "could not save %s\n", picture);
+    Press(VK_RETURN);
+    return int(WaitExit(&p, 60000));
+}
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && strcmp(argv[1], "answer") == 0)
+        return Answer(argv[2]);
+    struct Group {
+        const char* name;
+        void (*run)();
+    } groups[] = {
+        {"flow", FlowTests},
+        {"no-wininet", NoWininetTests},
+    };
+    for (const Group& g : groups)
+        if (argc == 2 && strcmp(argv[1], g.name) == 0) {
+            g.run();
+            return g_failures ? 1 : 0;
+        }
+    fprintf(stderr, "usage: driver <group>; groups:");
+    for (const Group& g : groups)
+        fprintf(stderr, " %s", g.name);
+    fprintf(stderr, "\n");
+    return 2;
+}

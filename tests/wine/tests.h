@@ -1,0 +1,4 @@
+// The groups of end-to-end tests the driver runs.
+#pragma once
+void FlowTests();
+void NoWininetTests();  // to be run with the Internet library unloadable
