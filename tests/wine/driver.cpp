@@ -33,6 +33,10 @@ int main(int argc, char** argv)
     } groups[] = {
         {"flow", FlowTests},
         {"no-wininet", NoWininetTests},
+        {"window", WindowTests},
+        {"keyboard", KeyboardTests},
+        {"high-dpi", HighDpiTests},
+        {"resources", ResourceTests},
     };
     for (const Group& g : groups)
         if (argc == 2 && strcmp(argv[1], g.name) == 0) {

@@ -349,3 +349,23 @@ bool SaveScreenBitmap(const RECT& r, const std::string& path)
     }
     return fclose(out) == 0;
 }
+
+void SetSystemColour(int element, COLORREF colour)
+{
+    SetSysColors(1, &element, &colour);
+    static const struct {
+        int element;
+        const char* name;
+    } names[] = {{COLOR_BTNFACE, "ButtonFace"}, {COLOR_WINDOWTEXT, "WindowText"}};
+    for (const auto& n : names) {
+        if (n.element != element)
+            continue;
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Colors", 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+            std::string value = std::to_string(GetRValue(colour)) + " " + std::to_string(GetGValue(colour)) + " " +
+                                std::to_string(GetBValue(colour));
+            RegSetValueExA(key, n.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
+            RegCloseKey(key);
+        }
+    }
+}

@@ -93,3 +93,6 @@ void ClearDialLog();
 // The screen's pixels in `r` (screen coordinates), top-down rows of COLORREF.
 std::vector<COLORREF> ScreenPixels(const RECT& r);
 bool SaveScreenBitmap(const RECT& r, const std::string& path);
+// Sets a system colour for programs started from now on: on Windows through
+// SetSysColors, under Wine also in the registry, where new programs read it.
+void SetSystemColour(int element, COLORREF colour);

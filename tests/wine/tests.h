@@ -2,3 +2,7 @@
 #pragma once
 void FlowTests();
 void NoWininetTests();  // to be run with the Internet library unloadable
+void WindowTests();
+void KeyboardTests();
+void HighDpiTests();  // to be run at 144 pixels per inch
+void ResourceTests();
