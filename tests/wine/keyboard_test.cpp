@@ -137,6 +137,26 @@ void KeyReleasedOverAButtonDoesNotReachTheWindow()
     CHECK_EQ(WaitExit(&p), 36L, "exit code");
 }
 
+// Escape acts as the key goes down; Space as it comes up, like any push button.
+void EscapeActsOnPressSpaceOnRelease()
+{
+    SetDefaultConnectionText("My ISP");
+    Prompt p;
+    if (StartPrompt(&p)) {
+        KeyDown(VK_ESCAPE);
+        CHECK_EQ(WaitExit(&p, 3000), 36L, "Escape held down");
+        KeyUp(VK_ESCAPE);
+    }
+    ClearDialLog();
+    if (StartPrompt(&p)) {
+        KeyDown(VK_SPACE);
+        CHECK(StillRunning(p, 500), "Space acted before it was released");
+        KeyUp(VK_SPACE);
+        CHECK_EQ(WaitExit(&p), 0L, "Space released on Yes");
+        CHECK_EQ(DialLog().size(), size_t(1), "dials");
+    }
+}
+
 }  // namespace
 
 void KeyboardTests()
@@ -145,4 +165,5 @@ void KeyboardTests()
     RunCase("focus and default frame follow Tab and the arrows", FocusAndFrameFollowTheKeys);
     RunCase("keys over the window itself", KeysOverTheWindowItself);
     RunCase("a key released over a button does not reach the window", KeyReleasedOverAButtonDoesNotReachTheWindow);
+    RunCase("Escape acts on the press, Space on the release", EscapeActsOnPressSpaceOnRelease);
 }
