@@ -33,10 +33,12 @@ int main(int argc, char** argv)
     } groups[] = {
         {"flow", FlowTests},
         {"no-wininet", NoWininetTests},
+        {"planting", PlantingTests},
         {"window", WindowTests},
         {"keyboard", KeyboardTests},
         {"high-dpi", HighDpiTests},
         {"resources", ResourceTests},
+        {"stress", StressTests},
     };
     for (const Group& g : groups)
         if (argc == 2 && strcmp(argv[1], g.name) == 0) {

@@ -152,6 +152,38 @@ void WininetPlantedBesideTheProgramIsNeverLoaded()
           "the planted wininet.dll was loaded");
 }
 
+// Every DLL the program and the system components it uses load, as Wine's
+// load tracing lists them, planted beside a copy of the program: none may be
+// loaded from there. Run with the DLLs that load after the program has
+// started made native-first (under Wine: WINEDLLOVERRIDES=...=n,b), so that
+// Wine would take a planted file if the program searched its own folder. The
+// ones Wine's own system DLLs import before the program's first instruction
+// stay builtin: Windows keeps those in its KnownDLLs list, which Wine lacks.
+void NoDllIsLoadedFromTheProgramsFolder()
+{
+    const char* names[] = {"advapi32", "combase", "comctl32", "gdi32",  "imm32",   "kernel32", "kernelbase",
+                           "msimg32",  "msvcrt",  "ole32",    "rpcrt4", "sechost", "ucrtbase", "user32",
+                           "uxtheme",  "version", "wininet",  "dwmapi", "oleaut32", "shell32", "shlwapi"};
+    std::string folder = TempFolder("planted-all");
+    std::string exe = folder + "\\dialprompt.exe";
+    std::string marker = ProgramPath();
+    marker = marker.substr(0, marker.find_last_of('\\')) + "\\tests\\wine\\marker.dll";
+    CHECK(CopyFileA(ProgramPath().c_str(), exe.c_str(), FALSE), "copy the program");
+    for (const char* name : names)
+        CHECK(CopyFileA(marker.c_str(), (folder + "\\" + name + ".dll").c_str(), FALSE), std::string("plant ") + name);
+    SetEnvironmentVariableA("DIALPROMPT_MARKER_DIR", folder.c_str());
+    SetDefaultConnectionText("My ISP");
+    Prompt p;
+    if (!StartPrompt(&p, DialSetup(), exe))
+        return;
+    Press(VK_RETURN);
+    CHECK_EQ(WaitExit(&p), 0L, "exit code");
+    CHECK_EQ(DialLog().size(), size_t(1), "dials through the system's library");
+    for (const char* name : names)
+        CHECK(GetFileAttributesA((folder + "\\" + name + ".dll.loaded").c_str()) == INVALID_FILE_ATTRIBUTES,
+              std::string("the planted ") + name + ".dll was loaded");
+}
+
 // Run with the library made unloadable (under Wine: WINEDLLOVERRIDES=wininet=d).
 void WininetThatCannotBeLoadedIsAFailedDial()
 {
@@ -174,5 +206,7 @@ void FlowTests()
     RunCase("a value of the wrong type: error box, then 36", RegistryErrorShowsTheBoxThenEndsWith36);
     RunCase("a wininet.dll beside the program is never loaded", WininetPlantedBesideTheProgramIsNeverLoaded);
 }
+
+void PlantingTests() { RunCase("no DLL is loaded from the program's folder", NoDllIsLoadedFromTheProgramsFolder); }
 
 void NoWininetTests() { RunCase("no wininet to load: 36", WininetThatCannotBeLoadedIsAFailedDial); }

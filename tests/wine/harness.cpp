@@ -108,7 +108,7 @@ static HWND ChildWithText(HWND parent, const char* className, const char* text)
     return nullptr;
 }
 
-bool StartPrompt(Prompt* prompt, const DialSetup& dial, const std::string& exe)
+bool LaunchPrompt(Prompt* prompt, const DialSetup& dial, const std::string& exe)
 {
     SetEnvironmentVariableA("DIALPROMPT_DOUBLE_LOG", DialLogPath().c_str());
     SetEnvironmentVariableA("DIALPROMPT_DOUBLE_RESULT", std::to_string(dial.result).c_str());
@@ -122,7 +122,12 @@ bool StartPrompt(Prompt* prompt, const DialSetup& dial, const std::string& exe)
         Fail(__FILE__, __LINE__, "cannot start " + exe);
         return false;
     }
-    prompt->window = FindProcessWindow(prompt->process.dwProcessId, "TfrmMain", 10000);
+    return true;
+}
+
+bool AwaitPrompt(Prompt* prompt)
+{
+    prompt->window = FindProcessWindow(prompt->process.dwProcessId, "TfrmMain", 20000);
     if (!prompt->window) {
         Fail(__FILE__, __LINE__, "the prompt window did not appear");
         return false;
@@ -130,20 +135,34 @@ bool StartPrompt(Prompt* prompt, const DialSetup& dial, const std::string& exe)
     prompt->yes = ChildWithText(prompt->window, "Button", "Yes");
     prompt->no = ChildWithText(prompt->window, "Button", "No");
     prompt->label = ChildWithText(prompt->window, "Static", nullptr);
-    // Input goes to the foreground window; wait until the prompt is it and Yes has the focus.
-    DWORD start = GetTickCount();
-    while ((GetForegroundWindow() != prompt->window || FocusOf(*prompt) != prompt->yes) &&
-           GetTickCount() - start < 5000)
-        Sleep(20);
-    if (GetForegroundWindow() != prompt->window) {
-        Fail(__FILE__, __LINE__, "the prompt did not come to the front");
-        return false;
-    }
-    // Wine's X11 driver resynchronises the modifier keys with the X server
-    // shortly after a window takes the focus; a held Alt sent before then is
-    // forgotten. A user's first key press comes later than this anyway.
-    Sleep(300);
     return true;
+}
+
+bool BringToFront(const Prompt& prompt)
+{
+    // Input goes to the foreground window: wait until the prompt is it, a
+    // button has the focus, and it stays so for a moment. Wine's X11 driver
+    // resynchronises the modifier keys shortly after a window takes the
+    // focus (a held Alt sent before then is forgotten), and a late focus
+    // event from the X server can still activate another window. A user's
+    // first key press comes later than this anyway.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (GetForegroundWindow() != prompt.window)
+            SetForegroundWindow(prompt.window);
+        DWORD start = GetTickCount();
+        while ((GetForegroundWindow() != prompt.window || !FocusOf(prompt)) && GetTickCount() - start < 1000)
+            Sleep(20);
+        Sleep(300);
+        if (GetForegroundWindow() == prompt.window && FocusOf(prompt))
+            return true;
+    }
+    Fail(__FILE__, __LINE__, "the prompt did not come to the front");
+    return false;
+}
+
+bool StartPrompt(Prompt* prompt, const DialSetup& dial, const std::string& exe)
+{
+    return LaunchPrompt(prompt, dial, exe) && AwaitPrompt(prompt) && BringToFront(*prompt);
 }
 
 long WaitExit(Prompt* prompt, DWORD timeoutMs)

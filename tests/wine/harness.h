@@ -55,6 +55,11 @@ struct Prompt {
 
 // Starts the program and waits until its window is shown and in front.
 bool StartPrompt(Prompt* prompt, const DialSetup& dial = DialSetup(), const std::string& exe = ProgramPath());
+// The same in steps, for starting many copies at once: start the process,
+// wait for its window, bring it to the front.
+bool LaunchPrompt(Prompt* prompt, const DialSetup& dial = DialSetup(), const std::string& exe = ProgramPath());
+bool AwaitPrompt(Prompt* prompt);
+bool BringToFront(const Prompt& prompt);
 // Waits for the program to end and gives its exit code; on timeout kills it and gives -1.
 long WaitExit(Prompt* prompt, DWORD timeoutMs = 10000);
 bool StillRunning(const Prompt& prompt, DWORD forMs);

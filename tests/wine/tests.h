@@ -6,3 +6,5 @@ void WindowTests();
 void KeyboardTests();
 void HighDpiTests();  // to be run at 144 pixels per inch
 void ResourceTests();
+void PlantingTests();  // to be run with the DLLs loaded after start-up made native-first
+void StressTests();
