@@ -27,7 +27,7 @@ resources=$(awk '
   /^[0-9a-f]+     Entry: name: / { sub(/,$/, "", $8); print type ":" $8 }
   /^[0-9a-f]+     Entry: ID: / { sub(/,$/, "", $4); print type ":" $4 }
 ' <<<"$dump" | tr '\n' ' ')
-for wanted in "0x00000e:MAINICON" "0x000002:QUESTION" "0x00000a:TFRMMAIN" "0x000018:0x000001"; do
+for wanted in "0x00000e:MAINICON" "0x000002:QUESTION" "0x00000a:TFRMMAIN" "0x000018:0x000001" "0x000010:0x000001"; do
   grep -q "$wanted" <<<"$resources" || fail "resource $wanted missing (has: $resources)"
 done
 

@@ -31,10 +31,14 @@ static std::string Folder(const std::string& path) { return path.substr(0, path.
 
 std::string ProgramPath()
 {
+    // The drivers live below build/<arch>/, beside which the program is.
     char self[MAX_PATH];
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    // build/<arch>/tests/wine/driver.exe -> build/<arch>/dialprompt.exe
-    return Folder(Folder(Folder(self))) + "\\dialprompt.exe";
+    std::string folder = Folder(self);
+    for (int up = 0; up < 4; ++up, folder = Folder(folder))
+        if (GetFileAttributesA((folder + "\\dialprompt.exe").c_str()) != INVALID_FILE_ATTRIBUTES)
+            return folder + "\\dialprompt.exe";
+    return "dialprompt.exe";
 }
 
 std::string TempFolder(const char* name)

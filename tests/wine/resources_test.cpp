@@ -93,6 +93,34 @@ void CheckResources(const char* arch)
     Resource(module, "TFRMMAIN", MAKEINTRESOURCEA(10) /* RT_RCDATA */, &size);
     CHECK(size > 0, where + "no form definition");
     FreeLibrary(module);
+
+    // The version, as the file's properties show it.
+    DWORD ignored = 0;
+    std::vector<BYTE> info(GetFileVersionInfoSizeA(path.c_str(), &ignored));
+    CHECK(!info.empty() && GetFileVersionInfoA(path.c_str(), 0, DWORD(info.size()), info.data()),
+          where + "no version information");
+    if (info.empty())
+        return;
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    CHECK(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length) && fixed &&
+              fixed->dwFileVersionMS == 0x00010000 && fixed->dwFileVersionLS == 0 && fixed->dwFileType == VFT_APP,
+          where + "file version 1.0.0.0 of an application");
+    struct Text {
+        const char* name;
+        const char* value;  // null: any text that is not empty
+    } texts[] = {{"FileDescription", "Internet connection prompt"}, {"ProductName", "dialprompt"},
+                 {"FileVersion", "1.0.0"}, {"ProductVersion", "1.0.0"}, {"OriginalFilename", "dialprompt.exe"},
+                 {"LegalCopyright", nullptr}};
+    for (const Text& t : texts) {
+        char* value = nullptr;
+        std::string key = std::string("\\StringFileInfo\\040904B0\\") + t.name;
+        bool found = VerQueryValueA(info.data(), key.c_str(), reinterpret_cast<void**>(&value), &length) && value;
+        std::string text = found ? value : "";
+        CHECK(found && !text.empty(), where + "no " + t.name);
+        if (t.value)
+            CHECK_EQ(text, std::string(t.value), where + t.name);
+    }
 }
 
 }  // namespace
