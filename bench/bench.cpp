@@ -89,7 +89,7 @@ long long FileSize(const std::string& path)
 
 int main(int argc, char** argv)
 {
-    int runs = argc > 1 ? atoi(argv[1]) : 21;
+    int runs = argc > 1 ? atoi(argv[1]) : 41;
     std::string prompt = ProgramPath();
     std::string floor = prompt.substr(0, prompt.find_last_of('\\')) + "\\bench\\floor.exe";
     std::vector<double> start[2], exit[2], peak[2];

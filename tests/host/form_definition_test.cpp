@@ -5,15 +5,12 @@
 #include <string>
 
 #include "../../classlib/form_definition.h"
+#include "../prompt_table.h"
 
 namespace {
 
-// What the prompt window publishes: its controls and methods in declaration order.
-const PublishedField kFields[] = {
-    {"Button1", okButton}, {"XPManifest1", okManifest}, {"Image1", okImage}, {"Label1", okLabel}, {"Button2", okButton}};
-const PublishedMethod kMethods[] = {{"ConnectToInternet", ekNone}, {"GetDefConn", ekNone}, {"Button1Click", ekNotify},
-                                    {"Button2Click", ekNotify},    {"FormKeyUp", ekKey},    {"FormClose", ekNotify}};
-const PublishedTable kPublished = {"TfrmMain", kFields, 5, kMethods, 6};
+const PublishedMethod* const kMethods = kPromptMethods;
+const PublishedTable& kPublished = kPromptTable;
 
 std::string ReadFile(const std::string& path)
 {

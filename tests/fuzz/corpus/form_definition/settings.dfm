@@ -1,0 +1,16 @@
+object frmMain: TfrmMain
+  Caption = 'It''s'
+  Font.Style = [fsBold, fsItalic]
+  OnKeyUp = FormKeyUp
+  Left = -5
+  object Button1: TButton
+  end
+  object XPManifest1: TXPManifest
+  end
+  object Image1: TImage
+  end
+  object Label1: TLabel
+  end
+  object Button2: TButton
+  end
+end
