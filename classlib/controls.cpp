@@ -3,13 +3,6 @@
 #include "form.h"
 #include "geometry.h"
 
-TComponent::TComponent(TForm* owner, const char* name, ObjectKind kind)
-    : owner_(owner), name_(name), kind_(kind)
-{
-    if (owner)
-        owner->AddComponent(this);
-}
-
 int TScaler::operator()(int value) const { return ScaleValue(value, screenDpi, designDpi); }
 
 bool TButton::Create(HWND parent, const ObjectDescription& d, const TScaler& scale, HFONT font)

@@ -13,9 +13,10 @@ bool DialWithPrompt(HWND parent, const char* connectionName)
 {
     // Never freed: the connection it makes outlives the program anyway.
     HMODULE wininet = LoadSystemLibrary(L"wininet.dll");
-    InternetDialAFn dial = wininet ? reinterpret_cast<InternetDialAFn>(reinterpret_cast<void*>(GetProcAddress(wininet, "InternetDialA"))) : nullptr;
-    if (!dial)
+    FARPROC entry = wininet ? GetProcAddress(wininet, "InternetDialA") : nullptr;
+    if (!entry)
         return false;
+    InternetDialAFn dial = reinterpret_cast<InternetDialAFn>(reinterpret_cast<void*>(entry));
     DWORD_PTR connection = 0;  // not every dial service writes it
     char empty[1] = "";
     LPSTR name = connectionName ? const_cast<LPSTR>(connectionName) : empty;

@@ -132,14 +132,18 @@ void RegistryErrorShowsTheBoxThenEndsWith36()
     ClearDefaultConnection();
 }
 
-void WininetPlantedBesideTheProgramIsNeverLoaded()
+// Plants a marker DLL under each name beside a copy of the program, answers
+// Yes and checks that the dial went through the system's library and that
+// no marker was loaded.
+void DialWithPlantedDlls(const char* folderName, const std::vector<std::string>& names)
 {
-    std::string folder = TempFolder("planted");
+    std::string folder = TempFolder(folderName);
     std::string exe = folder + "\\dialprompt.exe";
     std::string marker = ProgramPath();
     marker = marker.substr(0, marker.find_last_of('\\')) + "\\tests\\wine\\marker.dll";
     CHECK(CopyFileA(ProgramPath().c_str(), exe.c_str(), FALSE), "copy the program");
-    CHECK(CopyFileA(marker.c_str(), (folder + "\\wininet.dll").c_str(), FALSE), "plant wininet.dll");
+    for (const std::string& name : names)
+        CHECK(CopyFileA(marker.c_str(), (folder + "\\" + name + ".dll").c_str(), FALSE), "plant " + name);
     SetEnvironmentVariableA("DIALPROMPT_MARKER_DIR", folder.c_str());
     SetDefaultConnectionText("My ISP");
     Prompt p;
@@ -148,9 +152,12 @@ void WininetPlantedBesideTheProgramIsNeverLoaded()
     Press(VK_RETURN);
     CHECK_EQ(WaitExit(&p), 0L, "exit code");
     CHECK_EQ(DialLog().size(), size_t(1), "dials through the system's library");
-    CHECK(GetFileAttributesA((folder + "\\wininet.dll.loaded").c_str()) == INVALID_FILE_ATTRIBUTES,
-          "the planted wininet.dll was loaded");
+    for (const std::string& name : names)
+        CHECK(GetFileAttributesA((folder + "\\" + name + ".dll.loaded").c_str()) == INVALID_FILE_ATTRIBUTES,
+              "the planted " + name + ".dll was loaded");
 }
+
+void WininetPlantedBesideTheProgramIsNeverLoaded() { DialWithPlantedDlls("planted", {"wininet"}); }
 
 // Every DLL the program and the system components it uses load, as Wine's
 // load tracing lists them, planted beside a copy of the program: none may be
@@ -161,27 +168,10 @@ void WininetPlantedBesideTheProgramIsNeverLoaded()
 // stay builtin: Windows keeps those in its KnownDLLs list, which Wine lacks.
 void NoDllIsLoadedFromTheProgramsFolder()
 {
-    const char* names[] = {"advapi32", "combase", "comctl32", "gdi32",  "imm32",   "kernel32", "kernelbase",
-                           "msimg32",  "msvcrt",  "ole32",    "rpcrt4", "sechost", "ucrtbase", "user32",
-                           "uxtheme",  "version", "wininet",  "dwmapi", "oleaut32", "shell32", "shlwapi"};
-    std::string folder = TempFolder("planted-all");
-    std::string exe = folder + "\\dialprompt.exe";
-    std::string marker = ProgramPath();
-    marker = marker.substr(0, marker.find_last_of('\\')) + "\\tests\\wine\\marker.dll";
-    CHECK(CopyFileA(ProgramPath().c_str(), exe.c_str(), FALSE), "copy the program");
-    for (const char* name : names)
-        CHECK(CopyFileA(marker.c_str(), (folder + "\\" + name + ".dll").c_str(), FALSE), std::string("plant ") + name);
-    SetEnvironmentVariableA("DIALPROMPT_MARKER_DIR", folder.c_str());
-    SetDefaultConnectionText("My ISP");
-    Prompt p;
-    if (!StartPrompt(&p, DialSetup(), exe))
-        return;
-    Press(VK_RETURN);
-    CHECK_EQ(WaitExit(&p), 0L, "exit code");
-    CHECK_EQ(DialLog().size(), size_t(1), "dials through the system's library");
-    for (const char* name : names)
-        CHECK(GetFileAttributesA((folder + "\\" + name + ".dll.loaded").c_str()) == INVALID_FILE_ATTRIBUTES,
-              std::string("the planted ") + name + ".dll was loaded");
+    DialWithPlantedDlls("planted-all", {"advapi32", "combase", "comctl32", "gdi32", "imm32", "kernel32",
+                                        "kernelbase", "msimg32", "msvcrt", "ole32", "rpcrt4", "sechost",
+                                        "ucrtbase", "user32", "uxtheme", "version", "wininet", "dwmapi",
+                                        "oleaut32", "shell32", "shlwapi"});
 }
 
 // Run with the library made unloadable (under Wine: WINEDLLOVERRIDES=wininet=d).

@@ -3,7 +3,7 @@
 # machine): a 32-bit GUI program, importing only system DLLs that every
 # Windows has (and never wininet, which it loads itself from the system
 # directory), carrying its resources, within its size budget.
-#   inspect_release.sh <program.exe> <objdump>
+#   check_release_program.sh <program.exe> <objdump>
 set -u
 exe=$1
 objdump=$2
