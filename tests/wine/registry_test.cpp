@@ -1,4 +1,6 @@
 // The default-connection lookup against the real registry.
+#include <stdio.h>
+
 #include "../../dialup/default_connection.h"
 #include "harness.h"
 
@@ -72,11 +74,58 @@ void LookupCreatesNothing()
     CHECK(!exists, "the lookup created the key");
 }
 
+// A value that changes size between the lookup's two queries cannot be read
+// as it was sized: every answer is one of the values written, or the read
+// error, never a mix of the two nor a cut-off name.
+struct Flip {
+    volatile bool stop = false;
+};
+
+DWORD WINAPI FlipValue(void* context)
+{
+    Flip* flip = static_cast<Flip*>(context);
+    const std::string longName(300, 'L');
+    for (int i = 0; !flip->stop; ++i)
+        SetDefaultConnectionText(i % 2 ? "S" : longName.c_str());
+    return 0;
+}
+
+void ValueChangingWhileRead()
+{
+    const std::string longName(300, 'L');
+    Flip flip;
+    SetDefaultConnectionText("S");
+    HANDLE writer = CreateThread(nullptr, 0, FlipValue, &flip, 0, nullptr);
+    int shortNames = 0, longNames = 0, readErrors = 0, other = 0;
+    // Read until each outcome has been seen, within a bound.
+    for (int i = 0; i < 50000 && (i < 3000 || !shortNames || !longNames || !readErrors); ++i) {
+        AnsiString name, error;
+        if (ReadDefaultConnection(&name, &error)) {
+            std::string text(name.c_str(), name.Length());
+            shortNames += text == "S";
+            longNames += text == longName;
+            other += text != "S" && text != longName;
+        } else {
+            readErrors += std::string(error.c_str()) == "Failed to get data for 'DefaultInternet'";
+            other += std::string(error.c_str()) != "Failed to get data for 'DefaultInternet'";
+        }
+    }
+    flip.stop = true;
+    WaitForSingleObject(writer, 10000);
+    CloseHandle(writer);
+    ClearDefaultConnection();
+    CHECK_EQ(other, 0, "answers that are neither value nor the read error");
+    CHECK(shortNames > 0 && longNames > 0, "the value did not change while it was read");
+    CHECK(readErrors > 0, "no read ever met a value that had changed size");
+    printf("  %d short, %d long, %d read errors\n", shortNames, longNames, readErrors);
+}
+
 }  // namespace
 
 int main()
 {
     RunCase("registry values to connection names", RegistryTable);
     RunCase("the lookup creates no key", LookupCreatesNothing);
+    RunCase("a value changing while it is read", ValueChangingWhileRead);
     return g_failures ? 1 : 0;
 }
