@@ -296,6 +296,39 @@ void TwoCopiesRunSideBySide()
     CHECK_EQ(DialLog().size(), size_t(1), "dials");
 }
 
+// Another program's window, activated over the prompt, stays beneath it.
+void StaysAboveAnotherActivatedWindow()
+{
+    Prompt p;
+    if (!StartPrompt(&p))
+        return;
+    RECT r;
+    GetWindowRect(p.window, &r);
+    InflateRect(&r, 40, 40);
+    HWND other = CreateWindowExA(0, "STATIC", "another program", WS_POPUP | WS_CAPTION | WS_VISIBLE, r.left, r.top,
+                                 r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    for (int i = 0; i < 50 && GetForegroundWindow() != other; ++i) {
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&m);
+        Sleep(20);
+    }
+    CHECK(GetForegroundWindow() == other, "the other window was not activated");
+    bool promptFirst = false;
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w == p.window || w == other) {
+            promptFirst = w == p.window;
+            break;
+        }
+    }
+    CHECK(promptFirst, "the prompt went beneath the activated window");
+    DestroyWindow(other);
+    BringToFront(p);
+    Press(VK_ESCAPE);
+    CHECK_EQ(WaitExit(&p), 36L, "exit code");
+}
+
 }  // namespace
 
 void WindowTests()
@@ -305,6 +338,7 @@ void WindowTests()
     RunCase("one taskbar entry named with the title, gone while dialling", OneTaskbarEntryNamedWithTheTitle);
     RunCase("after Yes the window never shows again", AfterYesTheWindowNeverShowsAgain);
     RunCase("two copies run side by side", TwoCopiesRunSideBySide);
+    RunCase("stays above another window when that is activated", StaysAboveAnotherActivatedWindow);
 }
 
 // Sets the system resolution for programs started from now on (Wine reads it
