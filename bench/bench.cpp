@@ -91,7 +91,7 @@ int main(int argc, char** argv)
 {
     int runs = argc > 1 ? atoi(argv[1]) : 41;
     std::string prompt = ProgramPath();
-    std::string floor = prompt.substr(0, prompt.find_last_of('\\')) + "\\bench\\floor.exe";
+    std::string floor = BuildFile("bench\\floor.exe");
     std::vector<double> start[2], exit[2], peak[2];
     int failed = 0;
     for (int i = 0; i < runs; ++i) {
@@ -108,7 +108,6 @@ int main(int argc, char** argv)
             peak[which].push_back(s.peakKiB);
         }
     }
-    std::string i686 = prompt.substr(0, prompt.rfind("\\x86_64\\")) + "\\i686\\dialprompt.exe";
     printf("| measure (median of %d runs) | prompt | floor | ratio | goal |\n", runs);
     printf("|---|---|---|---|---|\n");
     printf("| start-up to painted window | %.1f ms | %.1f ms | %.2f | within 1.10 |\n", Median(start[0]),
@@ -117,7 +116,7 @@ int main(int argc, char** argv)
            Median(exit[0]) / Median(exit[1]));
     printf("| peak working set | %.0f KiB | %.0f KiB | %.2f | within 1.25 |\n", Median(peak[0]), Median(peak[1]),
            Median(peak[0]) / Median(peak[1]));
-    printf("| size, i686 (release) | %lld bytes | | | under 98,304 |\n", FileSize(i686));
+    printf("| size, i686 (release) | %lld bytes | | | under 98,304 |\n", FileSize(ProgramPath("i686")));
     printf("| size, x86_64 | %lld bytes | | | |\n", FileSize(prompt));
     if (failed)
         printf("\n%d runs did not finish and are left out.\n", failed);

@@ -163,11 +163,16 @@ void TForm::Hide()
         ShowWindow(Application->Handle, SW_HIDE);  // the taskbar entry goes with the main form
 }
 
+const TMethodEntry& TForm::Method(int index) const
+{
+    int count = 0;
+    return Methods(&count)[index];
+}
+
 void TForm::Close()
 {
     if (onClose_ >= 0) {
-        int count = 0;
-        (this->*Methods(&count)[onClose_].notify)(this);
+        (this->*Method(onClose_).notify)(this);
     } else if (Application->MainForm == this) {
         Application->Terminate();
     } else {
@@ -210,8 +215,7 @@ void TForm::Click(TButton* button)
     // (a repeated Enter, a late click) must not act twice.
     if (!button || !Visible() || button->OnClick < 0)
         return;
-    int count = 0;
-    (this->*Methods(&count)[button->OnClick].notify)(button);
+    (this->*Method(button->OnClick).notify)(button);
 }
 
 bool TForm::DialogKey(WPARAM key)
@@ -301,8 +305,7 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KEYUP:
         if (onKeyUp_ >= 0) {
             WORD key = WORD(wParam);
-            int count = 0;
-            (this->*Methods(&count)[onKeyUp_].key)(this, key, KeyboardShiftState());
+            (this->*Method(onKeyUp_).key)(this, key, KeyboardShiftState());
         }
         return 0;
     case WM_ERASEBKGND: {

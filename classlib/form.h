@@ -53,6 +53,7 @@ private:
     void SetFramedButton(TButton* button);
     void Click(TButton* button);
     void Paint();
+    const TMethodEntry& Method(int index) const;
 
     enum { kMaxComponents = FormDefinition::kMaxControls };
     TComponent* components_[kMaxComponents] = {};

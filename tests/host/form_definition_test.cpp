@@ -9,9 +9,6 @@
 
 namespace {
 
-const PublishedMethod* const kMethods = kPromptMethods;
-const PublishedTable& kPublished = kPromptTable;
-
 std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -35,7 +32,7 @@ TEST(FormDefinition, ThePromptWindowsDefinitionReadsAsDesigned)
     std::string text = ReadFile(SOURCE_DIR "/ui/Unit1.dfm");
     FormDefinition d;
     AnsiString error;
-    ASSERT_TRUE(ReadFormDefinition(text.data(), text.size(), kPublished, &d, &error)) << error.c_str();
+    ASSERT_TRUE(ReadFormDefinition(text.data(), text.size(), kPromptTable, &d, &error)) << error.c_str();
 
     EXPECT_STREQ(d.form.caption.c_str(), "Internet Connection");
     EXPECT_EQ(d.form.borderStyle, bsDialog);
@@ -49,7 +46,7 @@ TEST(FormDefinition, ThePromptWindowsDefinitionReadsAsDesigned)
     EXPECT_EQ(d.form.fontStyle, 0);
     EXPECT_EQ(d.form.pixelsPerInch, 96);
     EXPECT_FALSE(d.form.keyPreview);
-    EXPECT_STREQ(kMethods[d.form.onKeyUp].name, "FormKeyUp");
+    EXPECT_STREQ(kPromptMethods[d.form.onKeyUp].name, "FormKeyUp");
     ASSERT_EQ(d.controlCount, 5);
 
     struct Expected {
@@ -75,8 +72,8 @@ TEST(FormDefinition, ThePromptWindowsDefinitionReadsAsDesigned)
     const ObjectDescription* no = Control(d, "Button2");
     EXPECT_TRUE(yes->isDefault && !yes->isCancel && yes->tabOrder == 0);
     EXPECT_TRUE(no->isCancel && !no->isDefault && no->tabOrder == 1);
-    EXPECT_STREQ(kMethods[yes->onClick].name, "Button1Click");
-    EXPECT_STREQ(kMethods[no->onClick].name, "Button2Click");
+    EXPECT_STREQ(kPromptMethods[yes->onClick].name, "Button1Click");
+    EXPECT_STREQ(kPromptMethods[no->onClick].name, "Button2Click");
     EXPECT_TRUE(Control(d, "Image1")->transparent && Control(d, "Image1")->autoSize);
     EXPECT_STREQ(Control(d, "Image1")->picture.c_str(), "QUESTION");
     EXPECT_TRUE(Control(d, "Label1")->wordWrap && Control(d, "Label1")->autoSize);
@@ -101,7 +98,7 @@ TEST(FormDefinition, ValuesAndNamesAsTheTextGivesThem)
         "end\n";
     FormDefinition d;
     AnsiString error;
-    ASSERT_TRUE(ReadFormDefinition(text, sizeof text - 1, kPublished, &d, &error)) << error.c_str();
+    ASSERT_TRUE(ReadFormDefinition(text, sizeof text - 1, kPromptTable, &d, &error)) << error.c_str();
     EXPECT_STREQ(d.form.caption.c_str(), "It's here");
     EXPECT_EQ(d.form.fontStyle, fsBold | fsItalic);
     EXPECT_EQ(d.form.left, -20);
@@ -162,7 +159,7 @@ TEST(FormDefinition, FaultsAreRefusedWithTheLineAndTheReason)
     for (const Case& c : cases) {
         FormDefinition d;
         AnsiString error;
-        EXPECT_FALSE(ReadFormDefinition(c.text.data(), c.text.size(), kPublished, &d, &error)) << c.message;
+        EXPECT_FALSE(ReadFormDefinition(c.text.data(), c.text.size(), kPromptTable, &d, &error)) << c.message;
         EXPECT_NE(strstr(error.c_str(), c.message), nullptr) << "got: " << error.c_str() << "\nwanted: " << c.message;
     }
 }

@@ -36,9 +36,7 @@ void FailedOrCancelledDialEndsWith36()
     for (DWORD result : results) {
         ClearDialLog();
         Prompt p;
-        DialSetup dial;
-        dial.result = result;
-        if (!StartPrompt(&p, dial))
+        if (!StartPrompt(&p, {.result = result}))
             return;
         ClickCentre(p.yes);
         CHECK_EQ(WaitExit(&p), 36L, "exit code for dial result " + std::to_string(result));
@@ -139,8 +137,7 @@ void DialWithPlantedDlls(const char* folderName, const std::vector<std::string>&
 {
     std::string folder = TempFolder(folderName);
     std::string exe = folder + "\\dialprompt.exe";
-    std::string marker = ProgramPath();
-    marker = marker.substr(0, marker.find_last_of('\\')) + "\\tests\\wine\\marker.dll";
+    std::string marker = BuildFile("tests\\wine\\marker.dll");
     CHECK(CopyFileA(ProgramPath().c_str(), exe.c_str(), FALSE), "copy the program");
     for (const std::string& name : names)
         CHECK(CopyFileA(marker.c_str(), (folder + "\\" + name + ".dll").c_str(), FALSE), "plant " + name);

@@ -41,6 +41,15 @@ std::string ProgramPath()
     return "dialprompt.exe";
 }
 
+std::string ProgramPath(const char* arch)
+{
+    std::string path = ProgramPath();
+    size_t at = path.rfind("\\x86_64\\");
+    return at == std::string::npos ? path : path.substr(0, at) + "\\" + arch + "\\dialprompt.exe";
+}
+
+std::string BuildFile(const char* relative) { return Folder(ProgramPath()) + "\\" + relative; }
+
 std::string TempFolder(const char* name)
 {
     char temp[MAX_PATH];
@@ -198,6 +207,8 @@ HWND FocusOf(const Prompt& prompt)
     info.cbSize = sizeof info;
     return GetGUIThreadInfo(prompt.process.dwThreadId, &info) ? info.hwndFocus : nullptr;
 }
+
+bool Framed(HWND button) { return (GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; }
 
 static void SendKey(WORD vk, bool up)
 {

@@ -36,7 +36,9 @@ std::string Show(const T& value)
 void RunCase(const char* name, void (*body)());
 
 // ---- the program -----------------------------------------------------------
-std::string ProgramPath();          // build/x86_64/dialprompt.exe, beside the tests' folder
+std::string ProgramPath();          // build/x86_64/dialprompt.exe, above the drivers' folders
+std::string ProgramPath(const char* arch);  // the same program of another build: "i686"
+std::string BuildFile(const char* relative);  // a file of this build, e.g. "tests\\wine\\marker.dll"
 std::string TempFolder(const char* name);  // empty, under the prefix's temp
 
 // What the dial double is to do in the next program started.
@@ -65,6 +67,7 @@ long WaitExit(Prompt* prompt, DWORD timeoutMs = 10000);
 bool StillRunning(const Prompt& prompt, DWORD forMs);
 HWND FindProcessWindow(DWORD processId, const char* className, DWORD timeoutMs);
 HWND FocusOf(const Prompt& prompt);
+bool Framed(HWND button);  // wears the default-button frame
 
 // ---- input -----------------------------------------------------------------
 void KeyDown(WORD vk);

@@ -5,8 +5,6 @@
 
 namespace {
 
-bool Framed(HWND button) { return (GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; }
-
 struct Keys {
     std::vector<WORD> held;
     WORD key;

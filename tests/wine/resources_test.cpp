@@ -5,13 +5,6 @@
 
 namespace {
 
-std::string Build(const char* arch)
-{
-    std::string path = ProgramPath();
-    size_t at = path.rfind("\\x86_64\\");
-    return at == std::string::npos ? path : path.substr(0, at) + "\\" + arch + "\\dialprompt.exe";
-}
-
 const BYTE* Resource(HMODULE module, LPCSTR name, LPCSTR type, DWORD* size)
 {
     HRSRC found = FindResourceA(module, name, type);
@@ -31,7 +24,7 @@ struct GroupIconEntry {
 
 void CheckResources(const char* arch)
 {
-    std::string path = Build(arch);
+    std::string path = ProgramPath(arch);
     HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     CHECK(module != nullptr, "cannot open " + path);
     if (!module)

@@ -50,9 +50,7 @@ void EnterHeldDownDialsOnce()
 {
     SetDefaultConnectionText("My ISP");
     Prompt p;
-    DialSetup dial;
-    dial.blockMs = 1000;
-    if (!StartPrompt(&p, dial))
+    if (!StartPrompt(&p, {.blockMs = 1000}))
         return;
     for (int i = 0; i < 15; ++i)  // the keyboard's auto-repeat: downs without ups
         KeyDown(VK_RETURN);

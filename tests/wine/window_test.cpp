@@ -29,9 +29,7 @@ std::string TextOf(HWND window)
     return text;
 }
 
-bool Framed(HWND button) { return (GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; }
-
-// Geometry at a given system resolution; `scale` is screen pixels per design pixel times 2.
+// Geometry, captions and font at a given system resolution.
 void CheckLayout(const Prompt& p, int dpi)
 {
     auto s = [dpi](int v) { return MulDiv(v, dpi, 96); };
@@ -228,9 +226,7 @@ void OneTaskbarEntryNamedWithTheTitle()
 {
     SetDefaultConnectionText("My ISP");
     Prompt p;
-    DialSetup dial;
-    dial.blockMs = 1500;
-    if (!StartPrompt(&p, dial))
+    if (!StartPrompt(&p, {.blockMs = 1500}))
         return;
     std::vector<HWND> entries = TaskbarEntries(p.process.dwProcessId);
     CHECK_EQ(entries.size(), size_t(1), "taskbar entries while asking");
@@ -252,10 +248,7 @@ void AfterYesTheWindowNeverShowsAgain()
     for (DWORD result : {DWORD(ERROR_SUCCESS), DWORD(ERROR_CANCELLED)}) {
         ClearDialLog();
         Prompt p;
-        DialSetup dial;
-        dial.result = result;
-        dial.blockMs = 1500;
-        if (!StartPrompt(&p, dial))
+        if (!StartPrompt(&p, {.result = result, .blockMs = 1500}))
             return;
         RECT yes;
         GetWindowRect(p.yes, &yes);
