@@ -43,9 +43,9 @@ std::string ProgramPath()
 
 std::string ProgramPath(const char* arch)
 {
-    std::string path = ProgramPath();
-    size_t at = path.rfind("\\x86_64\\");
-    return at == std::string::npos ? path : path.substr(0, at) + "\\" + arch + "\\dialprompt.exe";
+    // <build>\<arch>\dialprompt.exe, whichever build the driver is of.
+    std::string build = Folder(Folder(ProgramPath()));
+    return build + "\\" + arch + "\\dialprompt.exe";
 }
 
 std::string BuildFile(const char* relative) { return Folder(ProgramPath()) + "\\" + relative; }

@@ -36,8 +36,8 @@ std::string Show(const T& value)
 void RunCase(const char* name, void (*body)());
 
 // ---- the program -----------------------------------------------------------
-std::string ProgramPath();          // build/x86_64/dialprompt.exe, above the drivers' folders
-std::string ProgramPath(const char* arch);  // the same program of another build: "i686"
+std::string ProgramPath();          // build/<arch>/dialprompt.exe, above the drivers' folders
+std::string ProgramPath(const char* arch);  // the program of a given build: "i686", "x86_64"
 std::string BuildFile(const char* relative);  // a file of this build, e.g. "tests\\wine\\marker.dll"
 std::string TempFolder(const char* name);  // empty, under the prefix's temp
 
