@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Two clean builds of the same sources, in folders of different names, give
 # byte-identical programs, identical to the ones the tests ran: no timestamps
-# or build paths end up in them.
-#   check_reproducible.sh <source folder> <scratch folder>
+# or build paths end up in them. Given an earlier release's folder, a release
+# made now, at another time and into another folder, is identical to it too.
+#   check_reproducible.sh <source folder> <scratch folder> [release folder]
 set -u
 src=$1
 scratch=$2
+released=${3:-}
 status=0
 for arch in i686 x86_64; do
   for name in first second-build-in-a-longer-folder; do
@@ -25,5 +27,19 @@ for arch in i686 x86_64; do
     fi
   done
 done
+if [ -n "$released" ]; then
+  again=$scratch/release-made-again-elsewhere
+  "$src/dev" release "$again" >/dev/null 2>&1 || { echo "FAIL: the release failed"; exit 1; }
+  files=$(cd "$released" && ls -- *.zip *.msi SHA256SUMS 2>/dev/null)
+  [ "$(wc -w <<<"$files")" = 4 ] || { echo "FAIL: $released lacks the release's four files"; exit 1; }
+  for file in $files; do
+    if cmp -s "$released/$file" "$again/$file"; then
+      echo "ok: $file is identical"
+    else
+      echo "FAIL: $file differs: $(cmp "$released/$file" "$again/$file" | head -1)"
+      status=1
+    fi
+  done
+fi
 rm -rf "$scratch"
 exit $status

@@ -39,6 +39,7 @@ int main(int argc, char** argv)
         {"high-dpi", HighDpiTests},
         {"resources", ResourceTests},
         {"stress", StressTests},
+        {"installed", InstalledTests},
     };
     for (const Group& g : groups)
         if (argc == 2 && strcmp(argv[1], g.name) == 0) {

@@ -88,7 +88,8 @@ static BOOL CALLBACK FindWindowOfProcess(HWND window, LPARAM context)
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     char name[64];
-    if (pid == search->processId && IsWindowVisible(window) && GetClassNameA(window, name, sizeof name) &&
+    bool ofProcess = search->processId ? pid == search->processId : pid != GetCurrentProcessId();
+    if (ofProcess && IsWindowVisible(window) && GetClassNameA(window, name, sizeof name) &&
         lstrcmpiA(name, search->className) == 0) {
         search->found = window;
         return FALSE;

@@ -65,6 +65,7 @@ bool BringToFront(const Prompt& prompt);
 // Waits for the program to end and gives its exit code; on timeout kills it and gives -1.
 long WaitExit(Prompt* prompt, DWORD timeoutMs = 10000);
 bool StillRunning(const Prompt& prompt, DWORD forMs);
+// A visible top-level window of the class; processId 0: of any process but this one.
 HWND FindProcessWindow(DWORD processId, const char* className, DWORD timeoutMs);
 HWND FocusOf(const Prompt& prompt);
 bool Framed(HWND button);  // wears the default-button frame

@@ -2,6 +2,7 @@
 // the 32-bit release program is checked too although it cannot run here.
 #include "harness.h"
 #include "tests.h"
+#include "version.h"  // the project's version, as CMake configured it
 
 namespace {
 
@@ -82,6 +83,8 @@ void CheckResources(const char* arch)
                                "publicKeyToken=\"6595b64144ccf1df\"", "processorArchitecture=\"*\"",
                                ">true</dpiAware>", "level=\"asInvoker\""})
         CHECK(xml.find(wanted) != std::string::npos, where + "manifest lacks " + wanted);
+    std::string identity = "name=\"Dialprompt.Prompt\" version=\"" DIALPROMPT_VERSION_TEXT ".0\"";
+    CHECK(xml.find(identity) != std::string::npos, where + "manifest lacks " + identity);
 
     Resource(module, "TFRMMAIN", MAKEINTRESOURCEA(10) /* RT_RCDATA */, &size);
     CHECK(size > 0, where + "no form definition");
@@ -96,15 +99,17 @@ void CheckResources(const char* arch)
         return;
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
+    const DWORD numbers[] = {DIALPROMPT_VERSION_NUMBERS};
     CHECK(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length) && fixed &&
-              fixed->dwFileVersionMS == 0x00010000 && fixed->dwFileVersionLS == 0 && fixed->dwFileType == VFT_APP,
-          where + "file version 1.0.0.0 of an application");
+              fixed->dwFileVersionMS == (numbers[0] << 16 | numbers[1]) &&
+              fixed->dwFileVersionLS == (numbers[2] << 16 | numbers[3]) && fixed->dwFileType == VFT_APP,
+          where + "file version " DIALPROMPT_VERSION_TEXT ".0 of an application");
     struct Text {
         const char* name;
         const char* value;  // null: any text that is not empty
     } texts[] = {{"FileDescription", "Internet connection prompt"}, {"ProductName", "dialprompt"},
-                 {"FileVersion", "1.0.0"}, {"ProductVersion", "1.0.0"}, {"OriginalFilename", "dialprompt.exe"},
-                 {"LegalCopyright", nullptr}};
+                 {"FileVersion", DIALPROMPT_VERSION_TEXT}, {"ProductVersion", DIALPROMPT_VERSION_TEXT},
+                 {"OriginalFilename", "dialprompt.exe"}, {"LegalCopyright", nullptr}};
     for (const Text& t : texts) {
         char* value = nullptr;
         std::string key = std::string("\\StringFileInfo\\040904B0\\") + t.name;

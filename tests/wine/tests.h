@@ -8,3 +8,4 @@ void HighDpiTests();  // to be run at 144 pixels per inch
 void ResourceTests();
 void PlantingTests();  // to be run with the DLLs loaded after start-up made native-first
 void StressTests();
+void InstalledTests();  // to be run once a package has installed the program
