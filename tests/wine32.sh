@@ -51,7 +51,7 @@ unpack_qemu() {
   mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial"
   echo "deb $(mirror) $SUITE-backports main" >"$apt/sources.list"
   local opts=(-o Dir::Etc::SourceList="$apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
-              -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache" -o Debug::NoDropPrivs=true)
+              -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache" -o APT::Sandbox::User=root)
   apt-get "${opts[@]}" -q update >&2 || die "reading the backports package list"
   (cd "$apt" && apt-get "${opts[@]}" -q download "qemu-user/$SUITE-backports" >&2) || die "downloading qemu-user"
   dpkg-deb -x "$apt"/qemu-user_*.deb "$HERE/qemu" || die "unpacking qemu-user"

@@ -13,6 +13,7 @@ version=$(msi_property "$msi" ProductVersion)
 code=$(msi_property "$msi" ProductCode)
 
 fresh_prefix "$prefix"
+msi=$(reachable "$msi")
 # 64-bit Windows puts a 32-bit package in the 32-bit Program Files and its
 # registry values in the 32-bit view.
 folder='Program Files' view=
@@ -43,7 +44,7 @@ EOF
 # Windows Installer keeps the entry's icon as the product's icon.
 product_icon=$(wine reg query 'HKLM\Software\Classes\Installer\Products' /s /v ProductIcon </dev/null 2>/dev/null |
   tr -d '\r' | sed -n 's/^    ProductIcon    REG_SZ    //p')
-cmp -s "$icon" "$(winepath -u "$product_icon" 2>/dev/null)" && ok "the entry's icon is MAINICON's" ||
+cmp -s "$icon" "$(unix_path "$product_icon")" && ok "the entry's icon is MAINICON's" ||
   fail "the product's icon '$product_icon' is not res/mainicon.ico"
 
 if [ -n "$driver" ]; then

@@ -30,7 +30,30 @@ msiexec() {
     </dev/null 2>/dev/null | tr -d '\r' | tail -1
 }
 
-win_path() { winepath -w "$1" 2>/dev/null; }
+# Under 32-bit Wine (WINE32_ROOT names the chroot that tests/wine32.sh keeps,
+# started by ./dev test) the prefix lies inside the chroot and every Wine
+# command runs there; paths are the chroot's own from inside.
+if [ -n "${WINE32_ROOT:-}" ]; then
+  in_wine32() {
+    chroot "$WINE32_ROOT" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/root DISPLAY="${DISPLAY:-}" \
+      WINEPREFIX="${WINEPREFIX#"$WINE32_ROOT"}" WINEDEBUG=-all "$@"
+  }
+  wine() { in_wine32 wine "$@"; }
+  wineserver() { in_wine32 wineserver "$@"; }
+  winepath() { in_wine32 winepath "$@"; }
+fi
+
+# win_path <file>: the file's Windows path. unix_path <Windows path>: the
+# file's path here.
+win_path() { winepath -w "${1#"${WINE32_ROOT:-}"}" 2>/dev/null; }
+unix_path() { local p; p=$(winepath -u "$1" 2>/dev/null) && echo "${WINE32_ROOT:-}$p"; }
+
+# reachable <file>: a path to the file that Wine can open: the file itself,
+# or under 32-bit Wine a copy in the prefix's folder (outside drive C:).
+reachable() {
+  [ -n "${WINE32_ROOT:-}" ] || { echo "$1"; return; }
+  cp "$1" "$WINEPREFIX/" && echo "$WINEPREFIX/$(basename "$1")"
+}
 
 # reg_value <key> <name, or "" for the default value> [/reg:32]: the value's
 # data, or nothing when it is absent.
