@@ -145,9 +145,9 @@ void TForm::Show()
         centerOnShow_ = false;  // placed once, when first shown
         RECT r;
         GetWindowRect(Handle, &r);
-        Placement at = CenterOnVirtualScreen(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                                             GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN),
-                                             r.right - r.left, r.bottom - r.top);
+        Placement at = CentreIn(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                                GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN),
+                                r.right - r.left, r.bottom - r.top);
         SetWindowPos(Handle, nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     ShowWindow(Handle, SW_SHOW);
