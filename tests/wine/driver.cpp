@@ -42,6 +42,7 @@ int main(int argc, char** argv)
         {"planting", PlantingTests},
         {"window", WindowTests},
         {"keyboard", KeyboardTests},
+        {"accessibility", AccessibilityTests},
         {"resources", ResourceTests},
         {"stress", StressTests},
     };
