@@ -62,24 +62,66 @@ TImage::~TImage()
         DeleteObject(picture_);
 }
 
+static HBITMAP LoadPicture(const char* name, SIZE* size)
+{
+    HBITMAP picture = HBITMAP(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    BITMAP info;
+    if (picture && GetObjectA(picture, sizeof info, &info))
+        *size = {info.bmWidth, info.bmHeight};
+    return picture;
+}
+
+struct DrawnSides {
+    const char* picture;
+    int sides[8];
+    int count;
+};
+
+static BOOL CALLBACK AddDrawnSide(HMODULE, LPCSTR, LPSTR name, LONG_PTR context)
+{
+    DrawnSides* found = reinterpret_cast<DrawnSides*>(context);
+    int side = IS_INTRESOURCE(name) ? 0 : PictureSideFromName(found->picture, name);
+    if (side)
+        found->sides[found->count++] = side;
+    return found->count < int(sizeof found->sides / sizeof found->sides[0]);
+}
+
 bool TImage::Create(const ObjectDescription& d, const TScaler& scale)
 {
     transparent_ = d.transparent;
     int width = d.width, height = d.height;
     if (!d.picture.IsEmpty()) {
-        picture_ = HBITMAP(LoadImageA(GetModuleHandleA(nullptr), d.picture.c_str(), IMAGE_BITMAP, 0, 0,
-                                      LR_CREATEDIBSECTION));
+        picture_ = LoadPicture(d.picture.c_str(), &pictureSize_);
         if (!picture_)
             return false;
-        BITMAP info;
-        GetObjectA(picture_, sizeof info, &info);
-        pictureSize_ = {info.bmWidth, info.bmHeight};
         if (d.autoSize) {
-            width = info.bmWidth;
-            height = info.bmHeight;
+            width = pictureSize_.cx;
+            height = pictureSize_.cy;
         }
     }
     Bounds = {scale(d.left), scale(d.top), scale(d.left) + scale(width), scale(d.top) + scale(height)};
+    int boxWidth = Bounds.right - Bounds.left, boxHeight = Bounds.bottom - Bounds.top;
+    if (picture_ && scale.screenDpi != scale.designDpi && pictureSize_.cx == pictureSize_.cy) {
+        // At the design's resolution the box is the picture: nothing to look for.
+        DrawnSides drawn = {d.picture.c_str(), {int(pictureSize_.cx)}, 1};
+        EnumResourceNamesA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(2) /* RT_BITMAP */, AddDrawnSide,
+                           LONG_PTR(&drawn));
+        int side = LargestFittingSide(drawn.sides, drawn.count, boxWidth, boxHeight);
+        if (side != pictureSize_.cx) {
+            AnsiString name = d.picture;
+            char suffix[16];
+            wsprintfA(suffix, "_%d", side);
+            name.Append(suffix);
+            SIZE size = {};
+            if (HBITMAP larger = LoadPicture(name.c_str(), &size)) {
+                DeleteObject(picture_);
+                picture_ = larger;
+                pictureSize_ = size;
+            }
+        }
+    }
+    Placement at = CentreIn(Bounds.left, Bounds.top, boxWidth, boxHeight, pictureSize_.cx, pictureSize_.cy);
+    pictureAt_ = {at.left, at.top};
     return true;
 }
 
@@ -89,16 +131,13 @@ void TImage::Paint(HDC dc) const
         return;
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, picture_);
-    int width = Bounds.right - Bounds.left, height = Bounds.bottom - Bounds.top;
+    int width = pictureSize_.cx, height = pictureSize_.cy;
     if (transparent_) {
         // The bottom-left pixel names the colour that lets the form show through.
-        COLORREF key = GetPixel(source, 0, pictureSize_.cy - 1);
-        GdiTransparentBlt(dc, Bounds.left, Bounds.top, width, height, source, 0, 0, pictureSize_.cx,
-                          pictureSize_.cy, key);
+        COLORREF key = GetPixel(source, 0, height - 1);
+        GdiTransparentBlt(dc, pictureAt_.x, pictureAt_.y, width, height, source, 0, 0, width, height, key);
     } else {
-        SetStretchBltMode(dc, HALFTONE);
-        StretchBlt(dc, Bounds.left, Bounds.top, width, height, source, 0, 0, pictureSize_.cx, pictureSize_.cy,
-                   SRCCOPY);
+        BitBlt(dc, pictureAt_.x, pictureAt_.y, width, height, source, 0, 0, SRCCOPY);
     }
     SelectObject(source, old);
     DeleteDC(source);

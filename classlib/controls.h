@@ -38,6 +38,10 @@ public:
     HWND Handle = nullptr;
 };
 
+// The picture is drawn at its own size, never stretched: at another system
+// resolution the control takes the largest copy of its picture drawn for a
+// size that fits the scaled box (bitmap resources named like "QUESTION_48"),
+// centred in the box.
 class TImage : public TComponent {
 public:
     TImage(TForm* owner, const char* name) : TComponent(owner, name, okImage) {}
@@ -50,6 +54,7 @@ public:
 private:
     HBITMAP picture_ = nullptr;
     SIZE pictureSize_ = {};
+    POINT pictureAt_ = {};
     bool transparent_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "accessible_dialog.h"
 #include "application.h"
 #include "geometry.h"
 
@@ -77,6 +78,7 @@ bool TForm::CreateWindowAndControls(const FormDefinition& definition, AnsiString
     onKeyUp_ = d.onKeyUp;
     onClose_ = d.onClose;
     centerOnShow_ = d.position == poDesktopCenter;
+    dialog_ = d.borderStyle == bsDialog;
 
     DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     DWORD exStyle = d.formStyle == fsStayOnTop ? WS_EX_TOPMOST : 0;
@@ -145,9 +147,9 @@ void TForm::Show()
         centerOnShow_ = false;  // placed once, when first shown
         RECT r;
         GetWindowRect(Handle, &r);
-        Placement at = CenterOnVirtualScreen(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                                             GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN),
-                                             r.right - r.left, r.bottom - r.top);
+        Placement at = CentreIn(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                                GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN),
+                                r.right - r.left, r.bottom - r.top);
         SetWindowPos(Handle, nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     ShowWindow(Handle, SW_SHOW);
@@ -327,6 +329,22 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         Close();
         return 0;
+    case WM_GETOBJECT:
+        // Only the client object changes, and only for a dialog; the system
+        // answers for everything else.
+        if (dialog_ && LONG(lParam) == OBJID_CLIENT)
+            if (LRESULT object = DialogClientObject(Handle, wParam))
+                return object;
+        break;
+    case WM_WINDOWPOSCHANGED: {
+        // As the system's dialogs do: a screen reader reads a dialog's text
+        // out when it starts. Hiding covers destruction too, which hides first.
+        UINT flags = reinterpret_cast<const WINDOWPOS*>(lParam)->flags;
+        if (dialog_ && (flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
+            NotifyWinEvent(flags & SWP_SHOWWINDOW ? EVENT_SYSTEM_DIALOGSTART : EVENT_SYSTEM_DIALOGEND, Handle,
+                           OBJID_WINDOW, CHILDID_SELF);
+        break;
+    }
     }
     return DefWindowProcA(Handle, message, wParam, lParam);
 }

@@ -68,6 +68,7 @@ private:
     int color_ = kColorBtnFace;
     int fontColor_ = kColorWindowText;
     bool centerOnShow_ = false;
+    bool dialog_ = false;  // a dialog frame: reported as a dialog to assistive technology
     int onKeyUp_ = -1;
     int onClose_ = -1;
 };

@@ -10,8 +10,19 @@ struct Placement {
     int top;
 };
 
-// Centres a window of the given outer size on the virtual screen (the
-// rectangle spanning every monitor, whose origin is left of or above the
-// primary screen's corner when a monitor lies there).
-Placement CenterOnVirtualScreen(int screenLeft, int screenTop, int screenWidth,
-                                int screenHeight, int width, int height);
+// Centres something of the given size in an area: a window on the virtual
+// screen (the rectangle spanning every monitor, whose origin is left of or
+// above the primary screen's corner when a monitor lies there), a picture in
+// its control. Odd differences truncate toward zero, also when the thing is
+// larger than the area.
+Placement CentreIn(int areaLeft, int areaTop, int areaWidth, int areaHeight, int width, int height);
+
+// Of a picture drawn square at each of `sides` (any order), the side of the
+// largest that fits a box of `boxWidth` x `boxHeight`; the smallest when
+// none fits. 0 when there is none.
+int LargestFittingSide(const int* sides, int count, int boxWidth, int boxHeight);
+
+// The side a bitmap resource's name gives for a picture drawn at another
+// size: "QUESTION_48" is the picture "QUESTION" drawn 48 pixels square (any
+// letter case). 0 for every other name.
+int PictureSideFromName(const char* picture, const char* name);

@@ -2,14 +2,19 @@
 """Draws the program's artwork: the question-mark speech bubble.
 
 Writes question.bmp (the window's picture: 32 x 32, 24 bits, bottom-up, no
-colour table, on the background ECE9D8 that the window treats as transparent)
-and mainicon.ico (the application icon: 16 x 16 and 32 x 32, 32 bits with
-alpha). Run it from anywhere; it writes beside itself. Plain Python, no
-imaging library, so anyone can re-make the files.
+colour table, on the background ECE9D8 that the window treats as transparent),
+the same picture drawn at the sizes the window needs at higher resolutions
+(question_40.bmp, question_48.bmp, question_64.bmp for 120, 144 and 192 pixels
+per inch), and mainicon.ico (the application icon at the sizes Windows asks
+for, 16 to 256 pixels, 32 bits with alpha; the images larger than 32 pixels
+as PNG). Every size is drawn from the one drawing, never scaled from another
+size. Run it from anywhere; it writes beside itself. Plain Python, no imaging
+library, so anyone can re-make the files.
 """
 import math
 import os
 import struct
+import zlib
 
 BACKGROUND = (0xEC, 0xE9, 0xD8)
 BUBBLE = (170, 210, 246)      # light blue
@@ -107,22 +112,49 @@ def icon_image(rows):
     return header + colour + mask
 
 
+def png_image(rows):
+    """8 bits a channel, RGBA, straight alpha: an icon image stored as PNG."""
+    size = len(rows)
+    raw = bytearray()
+    for row in rows:
+        raw.append(0)                   # no filter
+        for r, g, b, alpha in row:
+            raw += bytes((r, g, b, round(alpha * 255)))
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b"")
+
+
 def icon_file(images):
     directory = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     entries, data = b"", b""
     for size, image in images:
-        entries += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), offset + len(data))
+        side = size if size < 256 else 0    # the directory writes 256 as 0
+        entries += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(image), offset + len(data))
         data += image
     return directory + entries + data
 
 
+PICTURE_SIZES = (32, 40, 48, 64)        # 96, 120, 144 and 192 pixels per inch
+ICON_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    with open(os.path.join(here, "question.bmp"), "wb") as f:
-        f.write(bitmap_file(draw(32)))
+    drawn = {size: draw(size) for size in sorted(set(PICTURE_SIZES + ICON_SIZES))}
+    for size in PICTURE_SIZES:
+        name = "question.bmp" if size == 32 else "question_%d.bmp" % size
+        with open(os.path.join(here, name), "wb") as f:
+            f.write(bitmap_file(drawn[size]))
+    # Up to 32 pixels as bitmaps, which every Windows reads; the larger ones as
+    # PNG, which Windows reads since Vista and which keeps the program a few
+    # dozen KiB smaller (a 64-pixel bitmap image alone is 17 KiB).
+    images = [(size, png_image(drawn[size]) if size > 32 else icon_image(drawn[size])) for size in ICON_SIZES]
     with open(os.path.join(here, "mainicon.ico"), "wb") as f:
-        f.write(icon_file([(size, icon_image(draw(size))) for size in (16, 32)]))
+        f.write(icon_file(images))
 
 
 if __name__ == "__main__":

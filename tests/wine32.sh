@@ -7,6 +7,7 @@
 #   wine32.sh setup            qemu, binfmt_misc entry, chroot with Wine, once
 #   wine32.sh start            mount what Wine needs into the chroot
 #   wine32.sh prefix DIR DLL   a ready prefix at chroot path DIR, DLL as wininet
+#   wine32.sh dpi-prefix DIR DPI FROM DLL   a clone of the prefix FROM at DPI
 #   wine32.sh session DIR      keep a wineserver running for the prefix DIR
 #   wine32.sh run PROGRAM ...  run a Windows program of the i686 build in it
 #   wine32.sh stop             end every process in the chroot and unmount
@@ -141,7 +142,7 @@ stop_all() {
 
 in_chroot() {
   chroot "$CHROOT" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/root USER=root DISPLAY="${DISPLAY:-}" \
-    WINEPREFIX="$PREFIX32" WINEDEBUG=-all WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-}" \
+    WINEPREFIX="$PREFIX32" WINEDEBUG=-all WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-}" DIALPROMPT_EMULATED=1 \
     "$@"
 }
 
@@ -163,6 +164,21 @@ make_prefix() {  # chroot path, dial double
   cp "$2" "$inside/drive_c/windows/system32/wininet.dll"
 }
 
+# The same prefix at another display resolution: a clone of the ready one.
+make_dpi_prefix() {  # chroot path, resolution, ready prefix's chroot path, dial double
+  local prefix=$1 inside=$CHROOT$1 source=$CHROOT$3
+  if [ ! -f "$inside/.dialprompt-ready" ] || [ "$source/.dialprompt-ready" -nt "$inside/.dialprompt-ready" ]; then
+    say "creating the 32-bit Wine prefix $inside"
+    "$ROOT/tests/wine/clone_prefix.sh" "$source" "$inside" || die "cloning $source"
+    PREFIX32=$prefix in_chroot wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f \
+      >/dev/null 2>&1 || die "setting LogPixels in $inside"
+    PREFIX32=$prefix in_chroot wineserver -w
+    touch "$inside/.dialprompt-ready"
+  fi
+  # Not through the clone's hard link: a file of its own.
+  cp --remove-destination "$4" "$inside/drive_c/windows/system32/wininet.dll"
+}
+
 case "${1:-}" in
   setup)
     mkdir -p "$HERE"
@@ -172,6 +188,7 @@ case "${1:-}" in
     ;;
   start) register_binfmt; mount_all ;;
   prefix) make_prefix "$2" "$3" ;;
+  dpi-prefix) make_dpi_prefix "$2" "$3" "$4" "$5" ;;
   session)
     # Started apart from any test so that Wine's background services do not
     # hold on to ctest's output pipes.
@@ -180,5 +197,5 @@ case "${1:-}" in
     ;;
   run) shift; PREFIX32=${WINE32_PREFIX:-/wine-test} in_chroot wine "$@" ;;
   stop) stop_all ;;
-  *) sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+  *) sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
 esac

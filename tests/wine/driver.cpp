@@ -1,8 +1,10 @@
 // Runs a group of end-to-end tests against the real program under Wine (or
-// Windows): `driver <group>`, exit code 0 when every case passed.
+// Windows): `driver <group>`, exit code 0 when every case passed;
+// `driver high-dpi <pixels per inch>` in a prefix set to that resolution.
 // `driver answer <picture.bmp>` instead shows the prompt as a user would see
 // it, saves a picture of it, answers Yes and exits with the program's code.
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include "harness.h"
@@ -27,6 +29,10 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && strcmp(argv[1], "answer") == 0)
         return Answer(argv[2]);
+    if (argc == 3 && strcmp(argv[1], "high-dpi") == 0) {
+        HighDpiTests(atoi(argv[2]));
+        return g_failures ? 1 : 0;
+    }
     struct Group {
         const char* name;
         void (*run)();
@@ -36,7 +42,7 @@ int main(int argc, char** argv)
         {"planting", PlantingTests},
         {"window", WindowTests},
         {"keyboard", KeyboardTests},
-        {"high-dpi", HighDpiTests},
+        {"accessibility", AccessibilityTests},
         {"resources", ResourceTests},
         {"stress", StressTests},
         {"installed", InstalledTests},
@@ -46,7 +52,7 @@ int main(int argc, char** argv)
             g.run();
             return g_failures ? 1 : 0;
         }
-    fprintf(stderr, "usage: driver <group>; groups:");
+    fprintf(stderr, "usage: driver <group>, or driver high-dpi <pixels per inch>; groups:");
     for (const Group& g : groups)
         fprintf(stderr, " %s", g.name);
     fprintf(stderr, "\n");

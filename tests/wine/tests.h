@@ -4,7 +4,8 @@ void FlowTests();
 void NoWininetTests();  // to be run with the Internet library unloadable
 void WindowTests();
 void KeyboardTests();
-void HighDpiTests();  // to be run at 144 pixels per inch
+void HighDpiTests(int dpi);  // to be run in a prefix set to `dpi` pixels per inch
+void AccessibilityTests();
 void ResourceTests();
 void PlantingTests();  // to be run with the DLLs loaded after start-up made native-first
 void StressTests();

@@ -29,6 +29,13 @@ std::string TextOf(HWND window)
     return text;
 }
 
+// The form's font as designed, at a system resolution.
+HFONT FormFont(int dpi)
+{
+    return CreateFontA(MulDiv(-11, dpi, 96), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
+}
+
 // Geometry, captions and font at a given system resolution.
 void CheckLayout(const Prompt& p, int dpi)
 {
@@ -63,8 +70,7 @@ void CheckLayout(const Prompt& p, int dpi)
             CHECK_EQ(r.bottom - r.top, s(c.height), std::string(c.text) + " height");
 
     }
-    HFONT font = CreateFontA(MulDiv(-11, dpi, 96), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
+    HFONT font = FormFont(dpi);
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ oldFont = SelectObject(memory, font);
     TEXTMETRICA tm;
@@ -73,12 +79,17 @@ void CheckLayout(const Prompt& p, int dpi)
     GetTextFaceA(memory, sizeof face, face);
     CHECK_EQ(std::string(face), std::string("MS Sans Serif"), "the font the system gives for MS Sans Serif");
 
-    // The text wraps within the label's width into two lines, the label is as
-    // tall as they are, and on screen it is exactly that text in that font.
+    // The text wraps within the label's width (into two lines as designed;
+    // at other sizes the font's own widths decide), the label is as tall as
+    // the lines are, and on screen it is exactly that text in that font.
     if (p.label) {
         RECT r = ClientRectOf(p.label, p.window);
         int width = r.right - r.left, height = r.bottom - r.top;
-        CHECK_EQ(height, 2 * tm.tmHeight, "label height: two lines of text");
+        RECT wrapped = {0, 0, width, 0};
+        DrawTextA(memory, TextOf(p.label).c_str(), -1, &wrapped, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+        CHECK_EQ(height, int(wrapped.bottom), "label height: the wrapped lines of text");
+        if (dpi == 96)
+            CHECK_EQ(height, 2 * tm.tmHeight, "label height: two lines of text");
         BITMAPINFO info = {};
         info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
@@ -334,31 +345,199 @@ void WindowTests()
     RunCase("stays above another window when that is activated", StaysAboveAnotherActivatedWindow);
 }
 
-// Sets the system resolution for programs started from now on (Wine reads it
-// at start-up; on Windows it takes signing out and in again). 0 restores the default.
-static void SetSystemDpi(DWORD dpi)
+// ---- at a higher system resolution ------------------------------------------
+// Each run in a prefix of its own, set to that resolution before Wine starts.
+
+namespace {
+
+int g_dpi = 96;
+
+int Scaled(int value) { return MulDiv(value, g_dpi, 96); }
+
+void EverythingScalesByTheRatio()
 {
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+    Prompt p;
+    if (!StartPrompt(&p))
         return;
-    if (dpi)
-        RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
-    else
-        RegDeleteValueA(key, "LogPixels");
-    RegCloseKey(key);
+    CheckLayout(p, g_dpi);
+    Press(VK_ESCAPE);
+    CHECK_EQ(WaitExit(&p), 36L, "exit code");
 }
 
-void HighDpiTests()
+// The picture the program carries for a size, as the screen should show it
+// on a window of `background`: top-down rows, the key colour replaced.
+std::vector<COLORREF> PictureAsShown(const char* name, int side, COLORREF background)
 {
-    SetSystemDpi(144);
-    RunCase("at 144 pixels per inch everything is 1.5 times as large", [] {
-        Prompt p;
-        if (!StartPrompt(&p))
-            return;
-        CheckLayout(p, 144);
-        Press(VK_ESCAPE);
-        CHECK_EQ(WaitExit(&p), 36L, "exit code");
-    });
-    SetSystemDpi(0);
+    std::vector<COLORREF> shown;
+    HMODULE module = LoadLibraryExA(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HRSRC found = module ? FindResourceA(module, name, MAKEINTRESOURCEA(2) /* RT_BITMAP */) : nullptr;
+    const BITMAPINFOHEADER* h =
+        found ? static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(module, found))) : nullptr;
+    CHECK(h && h->biWidth == side && h->biHeight == side && h->biBitCount == 24, std::string("no picture ") + name);
+    if (h && h->biWidth == side && h->biHeight == side && h->biBitCount == 24) {
+        const BYTE* bits = reinterpret_cast<const BYTE*>(h) + h->biSize;
+        int stride = (side * 3 + 3) & ~3;
+        auto at = [&](int x, int y) {  // rows are stored bottom-up
+            const BYTE* px = bits + (side - 1 - y) * stride + 3 * x;
+            return RGB(px[2], px[1], px[0]);
+        };
+        COLORREF key = at(0, side - 1);
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x)
+                shown.push_back(at(x, y) == key ? background : at(x, y));
+    }
+    if (module)
+        FreeLibrary(module);
+    return shown;
+}
+
+// The columns (or rows) that repeat their neighbour and carry some of the
+// picture: a stretched copy repeats whole columns and rows, the artwork never.
+int RepeatedLines(const std::vector<COLORREF>& px, int side, COLORREF background, bool columns)
+{
+    int repeated = 0;
+    for (int line = 1; line < side; ++line) {
+        bool same = true, ink = false;
+        for (int along = 0; along < side; ++along) {
+            size_t here = columns ? size_t(along) * side + line : size_t(line) * side + along;
+            size_t before = columns ? here - 1 : here - side;
+            same = same && px[here] == px[before];
+            ink = ink || px[here] != background;
+        }
+        repeated += same && ink;
+    }
+    return repeated;
+}
+
+void ThePictureIsDrawnForTheSizeNotStretched()
+{
+    // The artwork drawn for each of the resolutions the tests run at.
+    const struct {
+        int dpi;
+        const char* name;
+    } drawn[] = {{120, "QUESTION_40"}, {144, "QUESTION_48"}, {192, "QUESTION_64"}};
+    const char* name = nullptr;
+    for (const auto& d : drawn)
+        if (d.dpi == g_dpi)
+            name = d.name;
+    CHECK(name != nullptr, "no picture is drawn for " + std::to_string(g_dpi) + " pixels per inch");
+    if (!name)
+        return;
+    Prompt p;
+    if (!StartPrompt(&p))
+        return;
+    const int side = Scaled(32);
+    POINT origin = {0, 0};
+    ClientToScreen(p.window, &origin);
+    RECT box = {origin.x + Scaled(12), origin.y + Scaled(12), origin.x + Scaled(12) + side,
+                origin.y + Scaled(12) + side};
+    std::vector<COLORREF> px = ScreenPixels(box);
+    COLORREF form = ScreenPixels({origin.x + 4, origin.y + Scaled(90), origin.x + 5, origin.y + Scaled(90) + 1})[0];
+
+    // The corners let the window's colour through.
+    for (size_t corner : {size_t(0), size_t(side - 1) * side})
+        CHECK(Near(px[corner], form), "picture corner " + Hex(px[corner]) + " on the window's " + Hex(form));
+    // Exactly the artwork drawn at this size, in the scaled box.
+    std::vector<COLORREF> wanted = PictureAsShown(name, side, form);
+    if (wanted.size() == px.size()) {
+        int differ = 0;
+        for (size_t i = 0; i < px.size(); ++i)
+            differ += !Near(px[i], wanted[i]);
+        CHECK_EQ(differ, 0, std::string("pixels that differ from ") + name);
+    }
+    // Its drawn size: the ink spans the box as the artwork's does, well past 32 pixels.
+    int left = side, right = -1;
+    for (size_t i = 0; i < px.size(); ++i)
+        if (!Near(px[i], form)) {
+            left = std::min(left, int(i % side));
+            right = std::max(right, int(i % side));
+        }
+    CHECK(right - left + 1 > 32 * side / 36, "the picture is drawn " + std::to_string(right - left + 1) +
+                                                 " pixels wide in a box of " + std::to_string(side));
+    CHECK_EQ(RepeatedLines(px, side, form, true), 0, "columns repeating their neighbour");
+    CHECK_EQ(RepeatedLines(px, side, form, false), 0, "rows repeating their neighbour");
+    Press(VK_ESCAPE);
+    CHECK_EQ(WaitExit(&p), 36L, "exit code");
+}
+
+bool Inside(const RECT& inner, const RECT& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+std::string Describe(const RECT& r)
+{
+    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
+           std::to_string(r.bottom) + ")";
+}
+
+void CaptionTextAndButtonsFit()
+{
+    Prompt p;
+    if (!StartPrompt(&p))
+        return;
+    RECT client;
+    GetClientRect(p.window, &client);
+    RECT label = ClientRectOf(p.label, p.window), yes = ClientRectOf(p.yes, p.window), no = ClientRectOf(p.no, p.window);
+    CHECK(Inside(yes, client), "Yes at " + Describe(yes) + " outside the client area " + Describe(client));
+    CHECK(Inside(no, client), "No at " + Describe(no) + " outside the client area " + Describe(client));
+    CHECK(Inside(label, client), "the label at " + Describe(label) + " outside " + Describe(client));
+
+    HFONT font = FormFont(g_dpi);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(memory, font);
+    // Every wrapped line of the question is inside the label, the last one above the buttons.
+    RECT wrapped = {0, 0, label.right - label.left, 0};
+    DrawTextA(memory, TextOf(p.label).c_str(), -1, &wrapped, DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+    CHECK(wrapped.bottom <= label.bottom - label.top && wrapped.right <= label.right - label.left,
+          "the question needs " + Describe(wrapped) + ", the label is " + Describe(label));
+    CHECK(label.top + wrapped.bottom <= std::min(yes.top, no.top), "the question's last line reaches the buttons");
+    // The answers' captions within their buttons' borders.
+    for (HWND button : {p.yes, p.no}) {
+        std::string text = TextOf(button);
+        SIZE extent;
+        GetTextExtentPoint32A(memory, text.c_str(), int(text.size()), &extent);
+        RECT r = ClientRectOf(button, p.window);
+        CHECK(extent.cx + 8 <= r.right - r.left && extent.cy + 4 <= r.bottom - r.top, "\"" + text + "\" does not fit");
+    }
+    SelectObject(memory, old);
+    DeleteObject(font);
+
+    // The caption in the title bar's font, beside the close box.
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HFONT captionFont = CreateFontIndirectA(&metrics.lfCaptionFont);
+    old = SelectObject(memory, captionFont);
+    std::string caption = TextOf(p.window);
+    SIZE extent;
+    GetTextExtentPoint32A(memory, caption.c_str(), int(caption.size()), &extent);
+    RECT outer;
+    GetWindowRect(p.window, &outer);
+    int room = outer.right - outer.left - 2 * GetSystemMetrics(SM_CXDLGFRAME) - metrics.iCaptionWidth - 8;
+    CHECK(extent.cx <= room, "the caption needs " + std::to_string(extent.cx) + " pixels, the title bar has " +
+                                 std::to_string(room));
+    SelectObject(memory, old);
+    DeleteObject(captionFont);
+    DeleteDC(memory);
+    Press(VK_ESCAPE);
+    CHECK_EQ(WaitExit(&p), 36L, "exit code");
+}
+
+}  // namespace
+
+void HighDpiTests(int dpi)
+{
+    g_dpi = dpi;
+    HDC screen = GetDC(nullptr);
+    int seen = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    // A prefix at another resolution would test nothing that was asked for.
+    CHECK_EQ(seen, dpi, "pixels per inch of this Wine prefix");
+    if (seen != dpi)
+        return;
+    RunCase("the client area, the controls and the font scale by the ratio", EverythingScalesByTheRatio);
+    RunCase("the picture is the one drawn for the size, never stretched", ThePictureIsDrawnForTheSizeNotStretched);
+    RunCase("the caption, the question and both buttons fit", CaptionTextAndButtonsFit);
 }
