@@ -6,13 +6,12 @@
 #
 #   wine32.sh setup            qemu, binfmt_misc entry, chroot with Wine, once
 #   wine32.sh start            mount what Wine needs into the chroot
-#   wine32.sh prefix DIR DLL   a ready prefix at chroot path DIR, DLL as wininet
-#   wine32.sh dpi-prefix DIR DPI FROM DLL   a clone of the prefix FROM at DPI
-#   wine32.sh session DIR      keep a wineserver running for the prefix DIR
-#   wine32.sh run PROGRAM ...  run a Windows program of the i686 build in it
+#   wine32.sh prefixes DLL     the test prefixes in the chroot, DLL as their wininet
+#   wine32.sh sessions         keep a wineserver running for each of them
+#   wine32.sh wine ARGS...     Wine in the chroot (also wineserver, winepath),
+#                              for the prefix WINEPREFIX: its path here, in the chroot
 #   wine32.sh stop             end every process in the chroot and unmount
 #
-# `run` uses the prefix WINE32_PREFIX (a chroot path, default /wine-test);
 # WINEDLLOVERRIDES and DISPLAY are passed in.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -140,44 +139,17 @@ stop_all() {
   [ -z "$(mounted_below "$CHROOT")" ]
 }
 
+# A command inside the chroot, for the prefix WINEPREFIX (its path here,
+# which must lie in the chroot).
 in_chroot() {
+  [[ ${WINEPREFIX:-} == "$CHROOT"/* ]] || die "finding the prefix: WINEPREFIX '${WINEPREFIX:-}' is not in $CHROOT"
   chroot "$CHROOT" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/root USER=root DISPLAY="${DISPLAY:-}" \
-    WINEPREFIX="$PREFIX32" WINEDEBUG=-all WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-}" DIALPROMPT_EMULATED=1 \
-    "$@"
+    WINEPREFIX="${WINEPREFIX#"$CHROOT"}" WINEDEBUG=-all WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-}" \
+    DIALPROMPT_EMULATED=1 "$@"
 }
-
-# A prefix as ./dev makes them: Wine's fonts copied in, no window-manager wait,
-# the dial double as the system's wininet.
-make_prefix() {  # chroot path, dial double
-  local prefix=$1 inside=$CHROOT$1
-  if [ ! -f "$inside/.dialprompt-ready" ]; then
-    say "creating the 32-bit Wine prefix $inside (about half a minute)"
-    safe_remove "$inside"
-    PREFIX32=$prefix in_chroot wine wineboot -i >/dev/null 2>&1 || true
-    PREFIX32=$prefix in_chroot wineserver -w
-    [ -d "$inside/drive_c/windows/system32" ] || die "wineboot of $inside"
-    cp "$CHROOT"/usr/share/wine/fonts/* "$inside/drive_c/windows/Fonts/"
-    PREFIX32=$prefix in_chroot wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    PREFIX32=$prefix in_chroot wineserver -w
-    touch "$inside/.dialprompt-ready"
-  fi
-  cp "$2" "$inside/drive_c/windows/system32/wininet.dll"
-}
-
-# The same prefix at another display resolution: a clone of the ready one.
-make_dpi_prefix() {  # chroot path, resolution, ready prefix's chroot path, dial double
-  local prefix=$1 inside=$CHROOT$1 source=$CHROOT$3
-  if [ ! -f "$inside/.dialprompt-ready" ] || [ "$source/.dialprompt-ready" -nt "$inside/.dialprompt-ready" ]; then
-    say "creating the 32-bit Wine prefix $inside"
-    "$ROOT/tests/wine/clone_prefix.sh" "$source" "$inside" || die "cloning $source"
-    PREFIX32=$prefix in_chroot wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f \
-      >/dev/null 2>&1 || die "setting LogPixels in $inside"
-    PREFIX32=$prefix in_chroot wineserver -w
-    touch "$inside/.dialprompt-ready"
-  fi
-  # Not through the clone's hard link: a file of its own.
-  cp --remove-destination "$4" "$inside/drive_c/windows/system32/wininet.dll"
-}
+wine() { in_chroot wine "$@"; }
+wineserver() { in_chroot wineserver "$@"; }
+source "$ROOT/tests/wine/prefixes.sh"
 
 case "${1:-}" in
   setup)
@@ -187,15 +159,11 @@ case "${1:-}" in
     make_chroot
     ;;
   start) register_binfmt; mount_all ;;
-  prefix) make_prefix "$2" "$3" ;;
-  dpi-prefix) make_dpi_prefix "$2" "$3" "$4" "$5" ;;
-  session)
-    # Started apart from any test so that Wine's background services do not
-    # hold on to ctest's output pipes.
-    PREFIX32=$2 in_chroot wineserver -p
-    PREFIX32=$2 in_chroot wine cmd /c exit </dev/null >/dev/null 2>&1
+  prefixes) test_prefixes "$CHROOT" "$2" ;;
+  sessions)
+    for prefix in $(test_prefix_names "$CHROOT"); do start_session "$prefix"; done
     ;;
-  run) shift; PREFIX32=${WINE32_PREFIX:-/wine-test} in_chroot wine "$@" ;;
+  wine|wineserver|winepath) in_chroot "$@" ;;
   stop) stop_all ;;
-  *) sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+  *) sed -n '2,15p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
 esac

@@ -5,20 +5,16 @@ status=0
 fail() { echo "FAIL: $*"; status=1; }
 ok() { echo "ok: $*"; }
 
-# Made as ./dev makes its prefixes: Wine's fonts copied in (Wine does not find
-# them where Debian puts them) and no 2-second wait for a window manager. The
-# session is started with no output pipes, which ctest would wait on. When
-# the test passes, the prefix (or the given folder around it) is removed.
+# Made as ./dev makes its prefixes, anew for each test, with a session
+# started with no output pipes, which ctest would wait on. When the test
+# passes, the prefix (or the given folder around it) is removed.
 fresh_prefix() {  # <prefix> [folder to remove]
   export WINEPREFIX=$1 WINEDEBUG=-all
   throwaway=${2:-$1}
   unset WINEDLLOVERRIDES  # the dial double is not in this prefix
   rm -rf "$WINEPREFIX"
-  wine wineboot -i >/dev/null 2>&1 </dev/null || true
-  wineserver -w
-  cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  ready_prefix "$WINEPREFIX"
   wineserver -p >/dev/null 2>&1 </dev/null
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
   trap 'wineserver -k >/dev/null 2>&1; [ $status -eq 0 ] && rm -rf "$throwaway"' EXIT
 }
 
@@ -34,14 +30,12 @@ msiexec() {
 # started by ./dev test) the prefix lies inside the chroot and every Wine
 # command runs there; paths are the chroot's own from inside.
 if [ -n "${WINE32_ROOT:-}" ]; then
-  in_wine32() {
-    chroot "$WINE32_ROOT" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/root DISPLAY="${DISPLAY:-}" \
-      WINEPREFIX="${WINEPREFIX#"$WINE32_ROOT"}" WINEDEBUG=-all "$@"
-  }
-  wine() { in_wine32 wine "$@"; }
-  wineserver() { in_wine32 wineserver "$@"; }
-  winepath() { in_wine32 winepath "$@"; }
+  wine32=$(dirname "${BASH_SOURCE[0]}")/../wine32.sh
+  wine() { "$wine32" wine "$@"; }
+  wineserver() { "$wine32" wineserver "$@"; }
+  winepath() { "$wine32" winepath "$@"; }
 fi
+source "$(dirname "${BASH_SOURCE[0]}")/../wine/prefixes.sh"
 
 # win_path <file>: the file's Windows path. unix_path <Windows path>: the
 # file's path here.

@@ -48,6 +48,14 @@ std::string ProgramPath(const char* arch)
     return build + "\\" + arch + "\\dialprompt.exe";
 }
 
+const BYTE* Resource(HMODULE module, LPCSTR name, LPCSTR type, DWORD* size)
+{
+    HRSRC found = FindResourceA(module, name, type);
+    *size = found ? SizeofResource(module, found) : 0;
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    return loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+}
+
 std::string BuildFile(const char* relative) { return Folder(ProgramPath()) + "\\" + relative; }
 
 std::string TempFolder(const char* name)

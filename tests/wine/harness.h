@@ -40,6 +40,8 @@ std::string ProgramPath();          // build/<arch>/dialprompt.exe, above the dr
 std::string ProgramPath(const char* arch);  // the program of a given build: "i686", "x86_64"
 std::string BuildFile(const char* relative);  // a file of this build, e.g. "tests\\wine\\marker.dll"
 std::string TempFolder(const char* name);  // empty, under the prefix's temp
+// A resource of a module (a program opened as data), with its size; null when absent.
+const BYTE* Resource(HMODULE module, LPCSTR name, LPCSTR type, DWORD* size);
 
 // What the dial double is to do in the next program started.
 struct DialSetup {

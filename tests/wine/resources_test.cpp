@@ -8,14 +8,6 @@
 
 namespace {
 
-const BYTE* Resource(HMODULE module, LPCSTR name, LPCSTR type, DWORD* size)
-{
-    HRSRC found = FindResourceA(module, name, type);
-    *size = found ? SizeofResource(module, found) : 0;
-    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    return loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
-}
-
 #pragma pack(push, 2)
 struct GroupIconEntry {
     BYTE width, height, colours, reserved;

@@ -370,9 +370,10 @@ std::vector<COLORREF> PictureAsShown(const char* name, int side, COLORREF backgr
 {
     std::vector<COLORREF> shown;
     HMODULE module = LoadLibraryExA(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    HRSRC found = module ? FindResourceA(module, name, MAKEINTRESOURCEA(2) /* RT_BITMAP */) : nullptr;
-    const BITMAPINFOHEADER* h =
-        found ? static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(module, found))) : nullptr;
+    DWORD size = 0;
+    const BITMAPINFOHEADER* h = module ? reinterpret_cast<const BITMAPINFOHEADER*>(
+                                             Resource(module, name, MAKEINTRESOURCEA(2) /* RT_BITMAP */, &size))
+                                       : nullptr;
     CHECK(h && h->biWidth == side && h->biHeight == side && h->biBitCount == 24, std::string("no picture ") + name);
     if (h && h->biWidth == side && h->biHeight == side && h->biBitCount == 24) {
         const BYTE* bits = reinterpret_cast<const BYTE*>(h) + h->biSize;
